@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cli="$root/build/bin/zentavo-cli"
 example="$root/examples/SunEarthMoon.simx"
 picture="$root/build/SunEarthMoon.png"
-"$cli" render "$example" --ticks 2200 --angle 30 --png "$picture"
+"$cli" render "$example" --ticks 350 --angle 30 --png "$picture"
 echo "The view after about a year: $picture"
 echo "The first ticks of the readout (CSV):"
 "$cli" run "$example" --ticks 5
