@@ -119,6 +119,7 @@ void TMyGrid::setUpColumns()
     setHorizontalHeaderLabels(headings);
     QHeaderView *header = horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setMinimumSectionSize(1);
     header->setFixedHeight(RowHeight);
     header->setSectionsClickable(false);
     for (int col = 0; col < ColumnTotal; ++col)
@@ -166,9 +167,18 @@ void TMyGrid::initRow(int row)
     setRowData(row, freshRow());
 }
 
+void TMyGrid::releaseCentralButtons(int firstRow, int lastRow)
+{
+    // The view frees a removed row's cell widget only later; until then its button must not count.
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (QRadioButton *radio = centralBodyButton(row))
+            m_centralGroup->removeButton(radio);
+}
+
 void TMyGrid::setRowCountAndHeight(int bodyRows)
 {
     const int before = rowCount();
+    releaseCentralButtons(bodyRows, before - 1);
     setRowCount(bodyRows);
     for (int row = before; row < bodyRows; ++row)
         initRow(row);
@@ -179,7 +189,7 @@ void TMyGrid::setRowCountAndHeight(int bodyRows)
 void TMyGrid::ResetGrid()
 {
     setUpdatesEnabled(false);
-    setRowCount(0);
+    setRowCountAndHeight(0);
     setRowCountAndHeight(2);
     setUpdatesEnabled(true);
 }
@@ -196,6 +206,7 @@ void TMyGrid::DeleteGridRow()
     if (rowCount() <= 2)
         return;
     const int row = currentRow() >= 0 ? currentRow() : rowCount() - 1;
+    releaseCentralButtons(row, row);
     removeRow(row);
     setFixedHeight(RowCount() * RowHeight);
     emit heightChanged(height());
@@ -203,7 +214,10 @@ void TMyGrid::DeleteGridRow()
 
 bool TMyGrid::ARadioButtonChecked() const
 {
-    return m_centralGroup->checkedButton() != nullptr;
+    for (int row = 0; row < rowCount(); ++row)
+        if (const QRadioButton *radio = centralBodyButton(row); radio && radio->isChecked())
+            return true;
+    return false;
 }
 
 void TMyGrid::ExitGrid()

@@ -62,6 +62,8 @@ public:
 
     // Rows of the grid including the header row; the grid is always RowCount x RowHeight high.
     int RowCount() const { return rowCount() + 1; }
+    // An in-place editor is open.
+    bool isEditing() const { return state() == EditingState; }
 
     void ResetGrid();
     void AddGridRow();
@@ -110,6 +112,7 @@ private:
     void initRow(int row);
     void setRowTexts(int row, const TCelObjData &data);
     void setRowCountAndHeight(int bodyRows);
+    void releaseCentralButtons(int firstRow, int lastRow);
     void cellEdited(const QModelIndex &index);
     void nameEditDone(int row);
     void colourEditDone(int row);
