@@ -13,6 +13,8 @@ namespace {
 
 // The drop-down list shows whole preset names, wider than the name column.
 constexpr int NameListWidth = 140;
+constexpr int TextMargin = 2;
+constexpr int MinFontPixels = 8;
 
 QComboBox *createNameEditor(QWidget *parent)
 {
@@ -78,10 +80,20 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, 
     const QVariant fill = index.data(Qt::BackgroundRole);
     if (fill.isValid())
         painter->fillRect(option.rect, fill.value<QColor>());
-    QStyleOptionViewItem plain = option;
-    // The grid shows no selection: the focused cell is marked by its editor.
-    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-    QStyledItemDelegate::paint(painter, plain, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
+    // A number cut short would hide its exponent: the text shrinks to fit the narrow column instead.
+    const QRect area = option.rect.adjusted(TextMargin, 0, -TextMargin, 0);
+    QFont font = option.font;
+    while (QFontMetrics(font).horizontalAdvance(text) > area.width() && font.pixelSize() > MinFontPixels)
+        font.setPixelSize(font.pixelSize() - 1);
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(option.palette.color(QPalette::Text));
+    const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+    painter->drawText(area, int(alignment), QFontMetrics(font).elidedText(text, Qt::ElideRight, area.width()));
+    painter->restore();
 }
 
 bool GridDelegate::eventFilter(QObject *object, QEvent *event)

@@ -141,6 +141,7 @@ void TMyGrid::setUpColumns()
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerPixel);
     setSelectionMode(NoSelection);
+    setWordWrap(false);
     setEditTriggers(AllEditTriggers);
     setFixedWidth(width);
 }

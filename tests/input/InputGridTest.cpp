@@ -119,7 +119,10 @@ TEST_F(GridFixture, RowLimitsAndResetKeepTheHeightInStep)
     EXPECT_EQ(rowTexts(9), (QStringList{"", "", "", "0", "0", "0", "0", "0", "0", "1"}));
     setRows({{"A", "1"}});
     grid.centralBodyButton(4)->setChecked(true);
+    grid.DataFromSimDataToGrid(TSimulationData{{{"Earth", "1", "1", "0", "0", "0", "0", "0", "0", "1"}}});
+    ASSERT_FALSE(grid.picture(0).isNull());
     grid.ResetGrid();
+    EXPECT_TRUE(grid.picture(0).isNull());
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.height(), 3 * 34);
     EXPECT_EQ(grid.cellText(0, TMyGrid::NameCol), "");
@@ -294,4 +297,60 @@ TEST_F(ShownGrid, FailedCheckPutsTheFocusBackOnTheGrid)
     EXPECT_FALSE(grid.GridDataOK());
     EXPECT_EQ(sink.only(), "Mass of Sun is not a valid number.");
     EXPECT_TRUE(grid.hasFocus());
+}
+
+TEST_F(ShownGrid, TypedBodiesShowTheirPicturesColoursAndSkyBlueHeader)
+{
+    const struct {
+        const char *name;
+        QRgb color;
+    } bodies[] = {{"Sun", 0xFFFFFF00}, {"Earth", 0xFF0000FF}, {"Moon", 0xFFBBFFFF}};
+    for (int row = 0; row < 3; ++row) {
+        if (row >= grid.rowCount())
+            grid.AddGridRow();
+        typeName(row, bodies[row].name);
+    }
+    grid.setCellText(1, TMyGrid::PosXCol, "1.496E8");
+    grid.setCellText(1, TMyGrid::VelYCol, "29780");
+    grid.setCellText(2, TMyGrid::PosXCol, "P+384400");
+    grid.setCellText(2, TMyGrid::VelYCol, "P+1022");
+    QTest::mouseClick(grid.centralBodyButton(0), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    const QImage shot = grid.grab().toImage();
+    if (const QByteArray path = qgetenv("ZENTAVO_GRID_SCREENSHOT"); !path.isEmpty())
+        shot.save(QString::fromLocal8Bit(path));
+    ASSERT_EQ(shot.size(), QSize(642, 4 * 34));
+    const QPoint origin = grid.viewport()->geometry().topLeft();
+    auto pixelAt = [&](int row, int col) { return shot.pixel(origin + cellCentre(row, col)) | 0xFF000000; };
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(pixelAt(row, TMyGrid::ColorCol), bodies[row].color) << bodies[row].name;
+        EXPECT_NE(pixelAt(row, TMyGrid::PictureCol), pixelAt(row, TMyGrid::MassCol)) << bodies[row].name;
+    }
+    EXPECT_EQ(shot.pixel(20, 8), 0xFF87CEEBu);
+    EXPECT_EQ(grid.cellText(2, TMyGrid::MassCol), "7.35E22");
+}
+
+TEST(TMyGridFocus, LeavingTheGridRebuildsTheBodyChoiceButItsEditorsDoNot)
+{
+    QWidget window;
+    auto *grid = new TMyGrid(&window);
+    auto *other = new QLineEdit(&window);
+    other->move(0, 200);
+    QComboBox choice;
+    grid->setLinkedControls({&choice, nullptr, nullptr, nullptr});
+    grid->setCellText(0, TMyGrid::NameCol, "Sun");
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    grid->setFocus();
+    grid->editItem(grid->item(0, TMyGrid::MassCol));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(grid->isEditing());
+    EXPECT_EQ(choice.count(), 0);
+    other->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(choice.count(), 2);
+    EXPECT_EQ(choice.itemText(1), "Sun");
 }
