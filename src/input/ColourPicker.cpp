@@ -97,3 +97,9 @@ void ColourPicker::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Highlight));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+void ColourPicker::mousePressEvent(QMouseEvent *)
+{
+    // A click on the open editor brings the palette back after it was dismissed.
+    dropDown();
+}
