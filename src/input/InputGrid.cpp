@@ -105,7 +105,11 @@ TMyGrid::TMyGrid(QWidget *parent, const QString &objectsFolder)
     connect(qApp, &QApplication::focusChanged, this, &TMyGrid::focusChanged);
 }
 
-TMyGrid::~TMyGrid() = default;
+TMyGrid::~TMyGrid()
+{
+    // The base destructors move the focus while they free the editors: this part must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TMyGrid::setUpColumns()
 {
