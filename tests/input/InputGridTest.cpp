@@ -119,7 +119,9 @@ TEST_F(GridFixture, RowLimitsAndResetKeepTheHeightInStep)
     EXPECT_EQ(rowTexts(9), (QStringList{"", "", "", "0", "0", "0", "0", "0", "0", "1"}));
     setRows({{"A", "1"}});
     grid.centralBodyButton(4)->setChecked(true);
-    grid.DataFromSimDataToGrid(TSimulationData{{{"Earth", "1", "1", "0", "0", "0", "0", "0", "0", "1"}}});
+    TSimulationData opened;
+    opened.CelObjDataList.push_back({"Earth", "1", "1", "0", "0", "0", "0", "0", "0", "1"});
+    grid.DataFromSimDataToGrid(opened);
     ASSERT_FALSE(grid.picture(0).isNull());
     grid.ResetGrid();
     EXPECT_TRUE(grid.picture(0).isNull());
