@@ -183,6 +183,17 @@ TEST(ZentavoCliRun, CollisionEndsAfterTheRowOfItsTick)
     EXPECT_LT(csv.at(csv.rows.size() - 1, "distance_Sun_Earth_km"), 696000 + 6371);
 }
 
+TEST(ZentavoCliRun, QuotesNamesThatWouldBreakTheColumns)
+{
+    TempFolder folder;
+    TempFolder::write(folder.file("q.simx"), replaced(sunEarth(), R"("Name":"Sun")", R"("Name":"Sun, \"Sol\"")"));
+    const Outcome o = runCli("run " + quoted(folder.file("q.simx")) + " --ticks 1");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out.substr(0, o.out.find('\n')),
+              R"(time_s,"Sun, ""Sol""_speed_mps","Sun, ""Sol""_acc_mps2","Sun, ""Sol""_kinetic_J",)"
+              R"(Earth_speed_mps,Earth_acc_mps2,Earth_kinetic_J,potential_J,total_J,"distance_Sun, ""Sol""_Earth_km")");
+}
+
 struct RefusalCase {
     const char *what;
     const char *from;
