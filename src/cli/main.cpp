@@ -15,7 +15,7 @@ constexpr const char *helpText =
     "Runs Zentavo simulation files without a window.\n"
     "\n"
     "  run FILE [--ticks N] [--csv OUT]\n"
-    "      Opens FILE (.simx, or an older .sim), checks its bodies and prepares the simulation as OK does,\n"
+    "      Opens FILE (.simx, or an older .sim), checks its bodies and prepares the simulation as the OK button does,\n"
     "      then runs N timer ticks of 1500 steps each (default 100), honouring the file's variable time\n"
     "      step. Writes one CSV row per tick to OUT, or to standard output without --csv: time_s; for\n"
     "      every body <name>_speed_mps, <name>_acc_mps2, <name>_kinetic_J; potential_J, total_J; and\n"
