@@ -1,0 +1,169 @@
+#include "render/CoordinateAxes.h"
+
+#include "core/MathRoutines.h"
+#include "core/StringRoutines.h"
+#include "render/DrawingScene.h"
+
+#include <QFontMetricsF>
+#include <QThreadPool>
+
+#include <cmath>
+
+namespace {
+
+int roundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+
+struct Grid {
+    const AxesView &view;
+    QPainter &painter;
+    double tick;  // m between neighbouring lines
+    int labelW;
+    int labelH;
+    int iMin, iMax, jMin, jMax;
+    int xLabelTop;  // top of the labels just above the x-axis
+
+    TPointF project(const TMYPoint3D &P) const
+    {
+        return view.camera.RealPosToScreenPos(P, static_cast<float>(view.ScaleFactor), view.W, view.H, view.OrFrac);
+    }
+    // Pulls the far end of a line towards the x-axis until it lies in front of the camera.
+    void pullInFront(TMYPoint3D &A) const
+    {
+        for (int k = 0; k < 2000 && view.camera.CameraCoord(A).Z <= 0; ++k)
+            A.Y *= 0.95;
+    }
+    void label(const QRectF &box, int verticalAlignment, const std::string &text)
+    {
+        painter.drawText(box, Qt::AlignLeft | verticalAlignment | Qt::TextSingleLine, QString::fromStdString(text));
+    }
+    void line(TPointF a, TPointF b, bool axis)
+    {
+        painter.setOpacity(axis ? 0.8 : 0.4);
+        painter.drawLine(QPointF(a.X, a.Y), QPointF(b.X, b.Y));
+        painter.setOpacity(1.0);
+    }
+    std::string km(double metres) const { return FloatToDisplayStr(metres / 1000, view.locale); }
+
+    void yAxisLabel(TPointF top);
+    void linesParallelToY();
+    void linesParallelToX();
+};
+
+void Grid::yAxisLabel(TPointF b)
+{
+    const int L = roundHalfEven(view.W * view.OrFrac.X - labelW - 15);
+    const int halfH = roundHalfEven(view.H / 2);
+    int T;
+    if (b.Y <= 60)
+        T = 20;
+    else if (b.Y <= halfH)
+        T = roundHalfEven(b.Y) - 60;
+    else if (b.Y <= roundHalfEven(view.H) - 60)
+        T = roundHalfEven(b.Y) + 5;
+    else
+        T = roundHalfEven(view.H) - 20;
+    label(QRectF(L, T, labelW + 5, labelH), Qt::AlignVCenter, "y / km");
+    const int right = roundHalfEven(view.W - 50);
+    label(QRectF(right, xLabelTop, labelW + 5, labelH), Qt::AlignVCenter, "x / km");
+}
+
+void Grid::linesParallelToY()
+{
+    for (int i = iMin; i <= iMax; ++i) {
+        TMYPoint3D A{i * tick, jMin * tick, 0.0};
+        const TMYPoint3D B{i * tick, jMax * tick, 0.0};
+        pullInFront(A);
+        const TPointF b = project(B);
+        line(project(A), b, i == 0);
+        if (i == 0) {
+            yAxisLabel(b);
+        } else if (i % 2 == 0) {
+            const TPointF p = project({i * tick, 0.0, 0.0});
+            const int L = roundHalfEven(p.X) - labelW / 2;
+            if (L >= 50 && L <= view.W - 50)
+                label(QRectF(L, xLabelTop, labelW, labelH), Qt::AlignVCenter, km(i * tick));
+        }
+    }
+}
+
+void Grid::linesParallelToX()
+{
+    for (int j = jMin; j <= jMax; ++j) {
+        TMYPoint3D A{iMin * tick, j * tick, 0.0};
+        pullInFront(A);
+        // Both ends share their y, so the pulled line stays parallel to the x-axis instead of running to
+        // a mirrored point behind the camera.
+        const TMYPoint3D B{iMax * tick, A.Y, 0.0};
+        const TPointF a = project(A);
+        if (a.Y >= 0 && a.Y <= view.H)
+            line(a, project(B), j == 0);
+        if (j != 0 && j % 2 == 0) {
+            const int L = roundHalfEven(view.W * view.OrFrac.X) - labelW;
+            const int T = roundHalfEven(a.Y) - labelH / 2;
+            if (T >= 60 && T <= view.H - 20)
+                label(QRectF(L, T, labelW, labelH), Qt::AlignTop, km(A.Y));
+        }
+    }
+}
+
+int halfRange(float orFrac) { return roundHalfEven(10 * std::fabs(orFrac - 0.5)); }
+
+} // namespace
+
+AxesView AxesViewOf(const TCamera2D &camera, const TCelObjCollection &collection, const TViewport2D &viewport,
+                    NumberLocale locale)
+{
+    return {camera,          collection.ScaleFactor,  collection.OrFrac,         viewport.width(), viewport.height(),
+            viewport.FormScale(), viewport.WhiteBackground, locale};
+}
+
+void DrawAxes(const AxesView &view, TViewport2D &viewport)
+{
+    // Without a camera distance or a scale every grid point sits at the eye: nothing can be drawn.
+    if (!(view.camera.d > 0) || !std::isfinite(view.camera.d) || !(view.ScaleFactor > 0) || !std::isfinite(view.ScaleFactor))
+        return;
+    const QSize pixels(std::max(1, roundHalfEven(view.W * view.FormScale)), std::max(1, roundHalfEven(view.H * view.FormScale)));
+    {
+        DrawingScene scene(viewport.GridBM, [&](QImage &grid) {
+            grid = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            grid.fill(Qt::transparent);
+            grid.setDevicePixelRatio(view.FormScale);
+        });
+        if (!scene.isActive())
+            return;
+        QPainter &painter = scene.painter();
+        const QColor colour = view.WhiteBackground ? QColor(0, 0, 0) : QColor(255, 255, 255);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(colour);
+        const QFontMetricsF metrics(painter.font());
+        const int fx = halfRange(view.OrFrac.X), fy = halfRange(view.OrFrac.Y);
+        const int labelH = roundHalfEven(metrics.height()) + 2;
+        const int labelW = roundHalfEven(metrics.horizontalAdvance(QStringLiteral("-5E11")) + 2);
+        Grid grid{view,   painter, RoundToNiceValue(view.ScaleFactor) / 10, labelW, labelH, -8 - fx, fx + 8, -8 - fy,
+                  fy + 8, roundHalfEven(view.H * view.OrFrac.Y - labelH - 5)};
+        grid.linesParallelToY();
+        grid.linesParallelToX();
+    }
+    DrawingScene scene(viewport.picture());
+    if (!scene.isActive())
+        return;
+    const QImage &grid = viewport.GridBM;
+    const QRectF whole(0, 0, scene.picture().width() / view.FormScale, scene.picture().height() / view.FormScale);
+    scene.painter().drawImage(whole, grid, QRectF(0, 0, grid.width(), grid.height()));
+}
+
+void DrawAxes(const TCamera2D &camera, const TCelObjCollection &collection, TViewport2D &viewport, NumberLocale locale)
+{
+    DrawAxes(AxesViewOf(camera, collection, viewport, locale), viewport);
+}
+
+void StartDrawAxes(const TCamera2D &camera, const TCelObjCollection &collection, TViewport2D &viewport,
+                   NumberLocale locale)
+{
+    const AxesView view = AxesViewOf(camera, collection, viewport, locale);
+    viewport.axesTaskStarted();
+    QThreadPool::globalInstance()->start([view, &viewport] {
+        DrawAxes(view, viewport);
+        viewport.axesTaskFinished();
+    });
+}
