@@ -53,7 +53,7 @@ void SetPrevScreenPositions(const TCamera2D &camera, TCelObjCollection &collecti
 
 void DrawBodies(const TCamera2D &camera, TCelObjCollection &collection, TViewport2D &viewport)
 {
-    viewport.SyncBodyImages();
+    viewport.SyncBodyImages(collection);
     const Projection projection(camera, collection, viewport);
     {
         // Nothing is painted into the picture; the scene keeps the placing in step with other drawing.
@@ -254,10 +254,9 @@ void RedrawViewport(const TCamera2D &camera, TCelObjCollection &collection, TVie
     DrawBodies(camera, collection, viewport);
 }
 
-void DrawIntermediatePositions(TViewport2D &viewport)
+void DrawIntermediatePositions(const TCelObjCollection &collection, TViewport2D &viewport)
 {
-    const TCelObjCollection &collection = viewport.MyCelObjCollection;
-    viewport.SyncBodyImages();
+    viewport.SyncBodyImages(collection);
     DrawingScene scene(viewport.picture());
     for (size_t i = 0; i < collection.AllCelObj.size(); ++i) {
         const TCelObj2D &body = collection.AllCelObj[i];
@@ -273,9 +272,8 @@ void DrawIntermediatePositions(TViewport2D &viewport)
     }
 }
 
-void DrawLinesFromCM(TViewport2D &viewport)
+void DrawLinesFromCM(const TCelObjCollection &collection, TViewport2D &viewport)
 {
-    const TCelObjCollection &collection = viewport.MyCelObjCollection;
     const BodyImage &marker = viewport.CMImage;
     const QPointF centre(marker.Position.X + marker.Width / 2, marker.Position.Y + marker.Height / 2);
     DrawingScene scene(viewport.picture());

@@ -41,6 +41,6 @@ void DrawOrbitProjection(const TMYPoint3D &P, const TCamera2D &camera, const TCe
 void RedrawViewport(const TCamera2D &camera, TCelObjCollection &collection, TViewport2D &viewport);
 // Stamps every non-central body that shows periodic positions, as it looks now, into the picture; also
 // the marker when it moves on screen and trails are shown.
-void DrawIntermediatePositions(TViewport2D &viewport);
+void DrawIntermediatePositions(const TCelObjCollection &collection, TViewport2D &viewport);
 // Lines in the bodies' colours from each body showing periodic positions to the centre-of-mass marker.
-void DrawLinesFromCM(TViewport2D &viewport);
+void DrawLinesFromCM(const TCelObjCollection &collection, TViewport2D &viewport);

@@ -140,9 +140,9 @@ std::string TViewport2D::TimeText(NumberLocale locale) const
     return ::TimeText(MyCelObjCollection.DisplayedTime, MyCelObjCollection.Options.TimeFormatSeconds, locale);
 }
 
-bool TViewport2D::bodyImagesMatchCollection() const
+bool TViewport2D::bodyImagesMatch(const TCelObjCollection &collection) const
 {
-    const auto &bodies = MyCelObjCollection.AllCelObj;
+    const auto &bodies = collection.AllCelObj;
     if (bodies.size() != BodyImages.size())
         return false;
     for (size_t i = 0; i < bodies.size(); ++i)
@@ -151,11 +151,11 @@ bool TViewport2D::bodyImagesMatchCollection() const
     return true;
 }
 
-void TViewport2D::SyncBodyImages()
+void TViewport2D::SyncBodyImages(const TCelObjCollection &collection)
 {
-    if (bodyImagesMatchCollection() && !m_stacking.empty())
+    if (bodyImagesMatch(collection) && !m_stacking.empty())
         return;
-    const auto &bodies = MyCelObjCollection.AllCelObj;
+    const auto &bodies = collection.AllCelObj;
     BodyImages.assign(bodies.size(), BodyImage{});
     m_stacking.clear();
     for (size_t i = 0; i < bodies.size(); ++i) {
@@ -246,21 +246,23 @@ void TViewport2D::axesTaskFinished()
     m_tasksDone.notify_all();
 }
 
-HoverReadout HoverReadoutAt(const TViewport2D &viewport, QPointF mouse, NumberLocale locale)
+HoverReadout HoverReadoutAt(const TViewport2D &viewport, const TCelObjCollection &collection, QPointF mouse,
+                            NumberLocale locale)
 {
     HoverReadout readout;
     if (viewport.kind() != TViewport2D::Kind::Main)
         return readout;
     const auto &order = viewport.stackingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (*it == TViewport2D::MarkerId || *it >= static_cast<int>(viewport.BodyImages.size()))
+        if (*it == TViewport2D::MarkerId || *it >= static_cast<int>(viewport.BodyImages.size()) ||
+            *it >= static_cast<int>(collection.AllCelObj.size()))
             continue;
         const BodyImage &image = viewport.BodyImages[*it];
         if (!image.Visible || !image.rect().contains(mouse))
             continue;
         readout.body = *it;
         readout.panelPosition = QPointF(image.Position.X + image.Width + 5, image.Position.Y);
-        readout.lines = FillInfoMemo(viewport.MyCelObjCollection.AllCelObj[*it], locale);
+        readout.lines = FillInfoMemo(collection.AllCelObj[*it], locale);
         return readout;
     }
     return readout;

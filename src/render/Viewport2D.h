@@ -84,10 +84,11 @@ public:
     QString BackgroundFileName() const;
     std::string TimeText(NumberLocale locale) const;
 
-    // Body images in collection order, rebuilt (pictures looked up again) when the bodies changed.
+    // Body images in the order of the collection drawn here, rebuilt (pictures looked up again) when its
+    // bodies changed.
     std::vector<BodyImage> BodyImages;
     BodyImage CMImage;
-    void SyncBodyImages();
+    void SyncBodyImages(const TCelObjCollection &collection);
     // Back to front: body indices and MarkerId.
     const std::vector<int> &stackingOrder() const { return m_stacking; }
     void BringToFront(int id);
@@ -103,7 +104,7 @@ public:
     void axesTaskFinished();
 
 private:
-    bool bodyImagesMatchCollection() const;
+    bool bodyImagesMatch(const TCelObjCollection &collection) const;
 
     Kind m_kind;
     float m_width;
@@ -132,4 +133,5 @@ struct HoverReadout {
     QPointF panelPosition;
     std::vector<std::string> lines;
 };
-HoverReadout HoverReadoutAt(const TViewport2D &viewport, QPointF mouse, NumberLocale locale);
+HoverReadout HoverReadoutAt(const TViewport2D &viewport, const TCelObjCollection &collection, QPointF mouse,
+                            NumberLocale locale);

@@ -147,7 +147,7 @@ TEST_F(DrawTrailsTest, PeriodicStampsSkipTheCentralBodyAndBodiesThatShowNone)
     addBody("Moon", 0xFFC0C0C0u, {metres(-100), 0, 0}, 2e7f).ShowIMPos = false;
     collection().CentralCelObj = 0;
     start();
-    DrawIntermediatePositions(*viewport);
+    DrawIntermediatePositions(collection(), *viewport);
     EXPECT_EQ(pixel(200, 150), 0xFF000000u);
     EXPECT_NE(pixel(300, 150), 0xFF000000u);
     EXPECT_EQ(pixel(100, 150), 0xFF000000u);
@@ -160,10 +160,10 @@ TEST_F(DrawTrailsTest, MarkerIsStampedOnlyWhenItMovesOnScreen)
     collection().CMObj.PosRelToCentralBody = {metres(50), metres(50), 0};
     addBody("Earth", 0xFF2060FFu, {metres(100), 0, 0}).ShowIMPos = false;
     start();
-    DrawIntermediatePositions(*viewport);
+    DrawIntermediatePositions(collection(), *viewport);
     EXPECT_EQ(countPixelsNot(viewport->picture(), 0xFF000000u), 0);
     collection().CMObj.VelCM = {0, 1, 0};
-    DrawIntermediatePositions(*viewport);
+    DrawIntermediatePositions(collection(), *viewport);
     EXPECT_GT(qGreen(pixel(250, 100)), 100);
 }
 
@@ -173,7 +173,7 @@ TEST_F(DrawTrailsTest, LinesFromTheCentreOfMassInTheBodysColour)
     addBody("Earth", 0xFF2060FFu, {metres(100), 0, 0});
     addBody("Moon", 0xFFC0C0C0u, {metres(-100), 0, 0}).ShowIMPos = false;
     start();
-    DrawLinesFromCM(*viewport);
+    DrawLinesFromCM(collection(), *viewport);
     EXPECT_EQ(pixel(250, 150), 0xFF2060FFu);
     EXPECT_EQ(pixel(150, 150), 0xFF000000u);
 }

@@ -108,7 +108,7 @@ TEST_F(TViewport2DTest, BodyPictureIsTheNamedFileExactlyAsEntered)
 
     addBody("Earth", 0xFFFF0000u, {0, 0, 0});
     addBody("Io", 0xFF00FF00u, {2e8, 0, 0});
-    viewport->SyncBodyImages();
+    viewport->SyncBodyImages(collection());
     ASSERT_EQ(viewport->BodyImages.size(), 2u);
     EXPECT_TRUE(viewport->BodyImages[0].hasPicture());
     EXPECT_FALSE(viewport->BodyImages[1].hasPicture());
@@ -118,11 +118,11 @@ TEST_F(TViewport2DTest, BodyPictureIsTheNamedFileExactlyAsEntered)
 TEST_F(TViewport2DTest, BodyImagesFollowARebuiltCollection)
 {
     addBody("A", 0xFFFF0000u, {0, 0, 0});
-    viewport->SyncBodyImages();
+    viewport->SyncBodyImages(collection());
     collection().AllCelObj.clear();
     addBody("B", 0xFF0000FFu, {0, 0, 0});
     addBody("C", 0xFF00FF00u, {1e8, 0, 0});
-    viewport->SyncBodyImages();
+    viewport->SyncBodyImages(collection());
     ASSERT_EQ(viewport->BodyImages.size(), 2u);
     EXPECT_EQ(viewport->BodyImages[0].discColor, 0xFF0000FFu);
     EXPECT_EQ(viewport->stackingOrder().size(), 3u);
@@ -149,14 +149,14 @@ TEST_F(TViewport2DTest, HoverReadoutOnlyInTheMainViewport)
     DrawBodies(camera, collection(), *viewport);
     const BodyImage &image = viewport->BodyImages[0];
     const QPointF centre = image.rect().center();
-    const HoverReadout readout = HoverReadoutAt(*viewport, centre, NumberLocale::point());
+    const HoverReadout readout = HoverReadoutAt(*viewport, collection(), centre, NumberLocale::point());
     ASSERT_EQ(readout.body, 0);
     EXPECT_EQ(readout.panelPosition, QPointF(image.Position.X + image.Width + 5, image.Position.Y));
     ASSERT_EQ(readout.lines.size(), 8u);
     EXPECT_EQ(readout.lines[0], "Io");
     EXPECT_EQ(readout.lines[1], " x   1.00E5 km");
     EXPECT_EQ(readout.lines[6], " vy  -2.00 m/s");
-    EXPECT_EQ(HoverReadoutAt(*viewport, QPointF(5, 5), NumberLocale::point()).body, -1);
+    EXPECT_EQ(HoverReadoutAt(*viewport, collection(), QPointF(5, 5), NumberLocale::point()).body, -1);
 
     TViewport2D second(TViewport2D::Kind::Second, 400, 300);
     second.ObjectsFolder = folder.path();
@@ -164,5 +164,5 @@ TEST_F(TViewport2DTest, HoverReadoutOnlyInTheMainViewport)
     second.MyCelObjCollection.AllCelObj.push_back(body);
     SetPrevScreenPositions(camera, second.MyCelObjCollection, second);
     DrawBodies(camera, second.MyCelObjCollection, second);
-    EXPECT_EQ(HoverReadoutAt(second, centre, NumberLocale::point()).body, -1);
+    EXPECT_EQ(HoverReadoutAt(second, second.MyCelObjCollection, centre, NumberLocale::point()).body, -1);
 }
