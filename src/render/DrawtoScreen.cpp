@@ -158,7 +158,9 @@ public:
     {
         if (m_lines.empty() && m_dots.empty())
             return;
-        m_painter.setPen(QPen(m_colour, 1));
+        QPen pen(m_colour, 1);
+        pen.setCosmetic(true);
+        m_painter.setPen(pen);
         m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_colour);
@@ -216,10 +218,14 @@ void replayTrail(TCelObj2D &body, const Projection &projection, double scaleFact
     const QColor below = TrailColour(body.TrailCol, -std::numeric_limits<double>::infinity(), scaleFactor);
     const double belowPlane = -scaleFactor * 1e-6;
     TPointF a = projection.world(stored.ReadFromArray());
+    int side = -1;  // the colour in use: 0 on or above the plane, 1 below
     for (int32_t k = 1; k < stored.NrItems; ++k) {
         ++counter;
         const TMYPoint3D p = stored.ReadFromArray();
-        batch.setColour(p.Z < belowPlane ? below : colour);
+        if (const int now = p.Z < belowPlane ? 1 : 0; now != side) {
+            side = now;
+            batch.setColour(side ? below : colour);
+        }
         const TMYPoint3D c = projection.camera.CameraCoord(p);
         const TPointF b = projection.screen(c);
         if (projection.camera.IsInFrontOfNearPlane(c)) {
