@@ -162,7 +162,11 @@ void StartDrawAxes(const TCamera2D &camera, const TCelObjCollection &collection,
 {
     const AxesView view = AxesViewOf(camera, collection, viewport, locale);
     viewport.axesTaskStarted();
+    // The hand-over happens under the drawing lock, and the task takes it before it reads what it was
+    // given: the task's data is complete before its first read, by a rule the sanitizer can see too.
+    std::lock_guard<std::mutex> handOver(DrawingScene::drawingLock());
     QThreadPool::globalInstance()->start([view, &viewport] {
+        { std::lock_guard<std::mutex> handedOver(DrawingScene::drawingLock()); }
         DrawAxes(view, viewport);
         viewport.axesTaskFinished();
     });
