@@ -15,11 +15,9 @@ int roundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 struct Grid {
     const AxesView &view;
-    QPainter &painter;
-    double tick;  // m between neighbouring lines
+    AxesLayout &layout;
     int labelW;
     int labelH;
-    int iMin, iMax, jMin, jMax;
     int xLabelTop;  // top of the labels just above the x-axis
 
     TPointF project(const TMYPoint3D &P) const
@@ -32,24 +30,19 @@ struct Grid {
         for (int k = 0; k < 2000 && view.camera.CameraCoord(A).Z <= 0; ++k)
             A.Y *= 0.95;
     }
-    void label(const QRectF &box, int verticalAlignment, const std::string &text)
+    void label(const QRectF &box, Qt::Alignment vertical, const std::string &text)
     {
-        painter.drawText(box, Qt::AlignLeft | verticalAlignment | Qt::TextSingleLine, QString::fromStdString(text));
+        layout.labels.push_back({box, Qt::AlignLeft | vertical, text});
     }
-    void line(TPointF a, TPointF b, bool axis)
-    {
-        painter.setOpacity(axis ? 0.8 : 0.4);
-        painter.drawLine(QPointF(a.X, a.Y), QPointF(b.X, b.Y));
-        painter.setOpacity(1.0);
-    }
+    void line(TPointF a, TPointF b, bool axis) { layout.lines.push_back({a, b, axis}); }
     std::string km(double metres) const { return FloatToDisplayStr(metres / 1000, view.locale); }
 
-    void yAxisLabel(TPointF top);
+    void axisNames(TPointF yAxisTop);
     void linesParallelToY();
     void linesParallelToX();
 };
 
-void Grid::yAxisLabel(TPointF b)
+void Grid::axisNames(TPointF b)
 {
     const int L = roundHalfEven(view.W * view.OrFrac.X - labelW - 15);
     const int halfH = roundHalfEven(view.H / 2);
@@ -69,14 +62,15 @@ void Grid::yAxisLabel(TPointF b)
 
 void Grid::linesParallelToY()
 {
-    for (int i = iMin; i <= iMax; ++i) {
-        TMYPoint3D A{i * tick, jMin * tick, 0.0};
-        const TMYPoint3D B{i * tick, jMax * tick, 0.0};
+    const double tick = layout.tick;
+    for (int i = layout.iMin; i <= layout.iMax; ++i) {
+        TMYPoint3D A{i * tick, layout.jMin * tick, 0.0};
+        const TMYPoint3D B{i * tick, layout.jMax * tick, 0.0};
         pullInFront(A);
         const TPointF b = project(B);
         line(project(A), b, i == 0);
         if (i == 0) {
-            yAxisLabel(b);
+            axisNames(b);
         } else if (i % 2 == 0) {
             const TPointF p = project({i * tick, 0.0, 0.0});
             const int L = roundHalfEven(p.X) - labelW / 2;
@@ -88,12 +82,13 @@ void Grid::linesParallelToY()
 
 void Grid::linesParallelToX()
 {
-    for (int j = jMin; j <= jMax; ++j) {
-        TMYPoint3D A{iMin * tick, j * tick, 0.0};
+    const double tick = layout.tick;
+    for (int j = layout.jMin; j <= layout.jMax; ++j) {
+        TMYPoint3D A{layout.iMin * tick, j * tick, 0.0};
         pullInFront(A);
         // Both ends share their y, so the pulled line stays parallel to the x-axis instead of running to
         // a mirrored point behind the camera.
-        const TMYPoint3D B{iMax * tick, A.Y, 0.0};
+        const TMYPoint3D B{layout.iMax * tick, A.Y, 0.0};
         const TPointF a = project(A);
         if (a.Y >= 0 && a.Y <= view.H)
             line(a, project(B), j == 0);
@@ -117,11 +112,27 @@ AxesView AxesViewOf(const TCamera2D &camera, const TCelObjCollection &collection
             viewport.FormScale(), viewport.WhiteBackground, locale};
 }
 
+AxesLayout LayOutAxes(const AxesView &view, int labelW, int labelH)
+{
+    AxesLayout layout;
+    // Without a camera distance or a scale every grid point sits at the eye: there is nothing to draw.
+    if (!(view.camera.d > 0) || !std::isfinite(view.camera.d) || !(view.ScaleFactor > 0) ||
+        !std::isfinite(view.ScaleFactor))
+        return layout;
+    layout.tick = RoundToNiceValue(view.ScaleFactor) / 10;
+    const int fx = halfRange(view.OrFrac.X), fy = halfRange(view.OrFrac.Y);
+    layout.iMin = -8 - fx;
+    layout.iMax = fx + 8;
+    layout.jMin = -8 - fy;
+    layout.jMax = fy + 8;
+    Grid grid{view, layout, labelW, labelH, roundHalfEven(view.H * view.OrFrac.Y - labelH - 5)};
+    grid.linesParallelToY();
+    grid.linesParallelToX();
+    return layout;
+}
+
 void DrawAxes(const AxesView &view, TViewport2D &viewport)
 {
-    // Without a camera distance or a scale every grid point sits at the eye: nothing can be drawn.
-    if (!(view.camera.d > 0) || !std::isfinite(view.camera.d) || !(view.ScaleFactor > 0) || !std::isfinite(view.ScaleFactor))
-        return;
     const QSize pixels(std::max(1, roundHalfEven(view.W * view.FormScale)), std::max(1, roundHalfEven(view.H * view.FormScale)));
     {
         DrawingScene scene(viewport.GridBM, [&](QImage &grid) {
@@ -134,15 +145,19 @@ void DrawAxes(const AxesView &view, TViewport2D &viewport)
         QPainter &painter = scene.painter();
         const QColor colour = view.WhiteBackground ? QColor(0, 0, 0) : QColor(255, 255, 255);
         painter.setPen(QPen(colour, 1));
-        painter.setBrush(colour);
         const QFontMetricsF metrics(painter.font());
-        const int fx = halfRange(view.OrFrac.X), fy = halfRange(view.OrFrac.Y);
-        const int labelH = roundHalfEven(metrics.height()) + 2;
         const int labelW = roundHalfEven(metrics.horizontalAdvance(QStringLiteral("-5E11")) + 2);
-        Grid grid{view,   painter, RoundToNiceValue(view.ScaleFactor) / 10, labelW, labelH, -8 - fx, fx + 8, -8 - fy,
-                  fy + 8, roundHalfEven(view.H * view.OrFrac.Y - labelH - 5)};
-        grid.linesParallelToY();
-        grid.linesParallelToX();
+        const int labelH = roundHalfEven(metrics.height()) + 2;
+        const AxesLayout layout = LayOutAxes(view, labelW, labelH);
+        if (layout.lines.empty())
+            return;
+        for (const auto &line : layout.lines) {
+            painter.setOpacity(line.axis ? 0.8 : 0.4);
+            painter.drawLine(QPointF(line.a.X, line.a.Y), QPointF(line.b.X, line.b.Y));
+        }
+        painter.setOpacity(1.0);
+        for (const auto &label : layout.labels)
+            painter.drawText(label.box, label.alignment | Qt::TextSingleLine, QString::fromStdString(label.text));
     }
     DrawingScene scene(viewport.picture());
     if (!scene.isActive())

@@ -5,6 +5,11 @@
 #include "render/CameraRoutines.h"
 #include "render/Viewport2D.h"
 
+#include <QRectF>
+
+#include <string>
+#include <vector>
+
 // What the axes of one viewport are drawn from, copied on the user-interface thread so that the
 // background task reads nothing the user-interface thread may change meanwhile.
 struct AxesView {
@@ -20,6 +25,26 @@ struct AxesView {
 
 AxesView AxesViewOf(const TCamera2D &camera, const TCelObjCollection &collection, const TViewport2D &viewport,
                     NumberLocale locale);
+
+// The grid's geometry in logical pixels: lines (the axes marked) and label boxes with their texts.
+struct AxesLayout {
+    struct Line {
+        TPointF a, b;
+        bool axis = false;  // drawn at opacity 0.8, the other lines at 0.4
+    };
+    struct Label {
+        QRectF box;
+        Qt::Alignment alignment;
+        std::string text;
+    };
+    double tick = 0.0;  // m between neighbouring lines
+    int iMin = 0, iMax = 0, jMin = 0, jMax = 0;  // line indices parallel to the y- and x-axis
+    std::vector<Line> lines;
+    std::vector<Label> labels;
+};
+
+// Lays out the grid for labels of labelW x labelH pixels; empty without a camera distance or a scale.
+AxesLayout LayOutAxes(const AxesView &view, int labelW, int labelH);
 
 // The grid of the xy-plane through the camera: lines every tick = RoundToNiceValue(ScaleFactor)/10 m, the
 // axes stronger, "x / km" and "y / km", and km labels at every second line; black on a white background,

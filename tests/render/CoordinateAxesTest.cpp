@@ -100,3 +100,92 @@ TEST_F(CoordinateAxesTest, BackgroundTaskPaintsWhileTheUserInterfaceThreadDraws)
     StartDrawAxes(camera, collection(), *viewport, NumberLocale::point());
     viewport.reset();  // waits for the task still painting into it
 }
+
+namespace {
+
+// An 800 x 600 view straight down, the origin centred, labels 40 x 16 pixels.
+class AxesLayoutTest : public ::testing::Test {
+protected:
+    AxesView view(double scale, TPointF orFrac = {0.5f, 0.5f}, float W = 800, float H = 600, double degrees = 0)
+    {
+        AxesView v;
+        v.camera.setAngle(static_cast<float>(degrees * std::numbers::pi / 180));
+        v.camera.d = static_cast<float>(0.6 * scale);
+        v.ScaleFactor = scale;
+        v.OrFrac = orFrac;
+        v.W = W;
+        v.H = H;
+        return v;
+    }
+    static std::vector<std::string> texts(const AxesLayout &layout)
+    {
+        std::vector<std::string> out;
+        for (const auto &label : layout.labels)
+            out.push_back(label.text);
+        return out;
+    }
+    static const AxesLayout::Label *find(const AxesLayout &layout, const std::string &text, double left)
+    {
+        for (const auto &label : layout.labels)
+            if (label.text == text && label.box.left() == left)
+                return &label;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST_F(AxesLayoutTest, TickFromTheNiceScaleAndLabelsInKilometres)
+{
+    const AxesLayout layout = LayOutAxes(view(4e11), 40, 16);
+    EXPECT_EQ(layout.tick, 5e10);
+    // 17 lines parallel to the y-axis; of those parallel to the x-axis only the 7 that lie on screen.
+    EXPECT_EQ(layout.lines.size(), 17u + 7u);
+    // Every second line is labelled, 100 pixels apart; those at the edges are left out.
+    EXPECT_EQ(texts(layout), (std::vector<std::string>{"-1E8", "y / km", "x / km", "1E8", "-1E8", "1E8"}));
+    const auto *x = find(layout, "1E8", 600 - 20);
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->box, QRectF(580, 300 - 16 - 5, 40, 16));
+    EXPECT_EQ(x->alignment, Qt::AlignLeft | Qt::AlignVCenter);
+    const auto *y = find(layout, "1E8", 400 - 40);
+    ASSERT_NE(y, nullptr);
+    EXPECT_EQ(y->box, QRectF(360, 100 - 8, 40, 16));
+    EXPECT_EQ(y->alignment, Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_NE(find(layout, "x / km", 750), nullptr);
+    EXPECT_NE(find(layout, "y / km", 400 - 40 - 15), nullptr);
+}
+
+TEST_F(AxesLayoutTest, PanningAddsLinesOnBothSides)
+{
+    const AxesLayout layout = LayOutAxes(view(4e11, {0.8f, 0.5f}), 40, 16);
+    EXPECT_EQ(layout.iMin, -11);
+    EXPECT_EQ(layout.iMax, 11);
+    EXPECT_EQ(layout.jMin, -8);
+    EXPECT_EQ(layout.jMax, 8);
+}
+
+TEST_F(AxesLayoutTest, TickLabelsWithinFiftyPixelsOfTheEdgeAreLeftOut)
+{
+    // 1000 pixels for 1e12 m: the line i = -2 lies 200 pixels left of the origin.
+    EXPECT_NE(find(LayOutAxes(view(1e12, {0.27f, 0.5f}, 1000), 40, 16), "-2E8", 50), nullptr);
+    const AxesLayout cut = LayOutAxes(view(1e12, {0.269f, 0.5f}, 1000), 40, 16);
+    EXPECT_EQ(find(cut, "-2E8", 49), nullptr);
+    for (const auto &label : cut.labels)
+        EXPECT_FALSE(label.text == "-2E8" && label.box.top() == 300 - 16 - 5);
+}
+
+TEST_F(AxesLayoutTest, EdgeOnTheLinesParallelToTheXAxisCollapseOntoIt)
+{
+    const AxesLayout layout = LayOutAxes(view(4e11, {0.5f, 0.5f}, 800, 600, 90), 40, 16);
+    int onAxis = 0;
+    for (const auto &line : layout.lines) {
+        EXPECT_TRUE(std::isfinite(line.a.X) && std::isfinite(line.a.Y) && std::isfinite(line.b.X));
+        onAxis += std::fabs(line.a.Y - 300) < 0.5 && std::fabs(line.b.Y - 300) < 0.5 ? 1 : 0;
+    }
+    // All 17 lines parallel to the x-axis are drawn now, each on the axis.
+    EXPECT_EQ(layout.lines.size(), 34u);
+    EXPECT_GE(onAxis, 17);
+    AxesView noDistance = view(4e11);
+    noDistance.camera.d = 0;
+    EXPECT_TRUE(LayOutAxes(noDistance, 40, 16).lines.empty());
+}
