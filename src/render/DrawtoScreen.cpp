@@ -143,7 +143,16 @@ public:
         flush();
         m_colour = colour;
     }
-    void segment(TPointF a, TPointF b) { m_lines.emplace_back(toQt(a), toQt(b)); }
+    // A segment that starts where the previous one ended continues its polyline.
+    void segment(TPointF a, TPointF b)
+    {
+        if (m_runs.empty() || m_points.back() != toQt(a)) {
+            m_points.push_back(toQt(a));
+            m_runs.push_back(1);
+        }
+        m_points.push_back(toQt(b));
+        ++m_runs.back();
+    }
     void projection(const TMYPoint3D &P, const Projection &projection)
     {
         if (!projection.camera.IsInFrontOfNearPlane(projection.camera.CameraCoord({P.X, P.Y, 0.0})))
@@ -156,16 +165,23 @@ public:
     }
     void flush()
     {
-        if (m_lines.empty() && m_dots.empty())
+        if (m_runs.empty() && m_lines.empty() && m_dots.empty())
             return;
         QPen pen(m_colour, 1);
         pen.setCosmetic(true);
         m_painter.setPen(pen);
+        const QPointF *run = m_points.data();
+        for (int length : m_runs) {
+            m_painter.drawPolyline(run, length);
+            run += length;
+        }
         m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_colour);
         for (const QRectF &dot : m_dots)
             m_painter.drawEllipse(dot);
+        m_points.clear();
+        m_runs.clear();
         m_lines.clear();
         m_dots.clear();
     }
@@ -173,7 +189,9 @@ public:
 private:
     QPainter &m_painter;
     QColor m_colour;
-    std::vector<QLineF> m_lines;
+    std::vector<QPointF> m_points;  // trail polylines, one after the other
+    std::vector<int> m_runs;        // the number of points of each
+    std::vector<QLineF> m_lines;    // drop lines
     std::vector<QRectF> m_dots;
 };
 

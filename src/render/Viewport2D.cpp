@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 QString DefaultObjectsFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Objects"); }
 
@@ -125,13 +126,19 @@ void TViewport2D::SetBackground(bool WithImage)
     const QRgb plain = WhiteBackground ? 0xFFFFFFFFu : 0xFF000000u;
     const float scale = m_formScale;
     DrawingScene scene(m_picture, [&](QImage &picture) {
-        if (!star.isNull()) {
-            picture = star.copy();
-        } else {
+        // A picture of the right size is painted over in place: a redraw then allocates nothing.
+        if (picture.size() != pixels || picture.format() != QImage::Format_ARGB32_Premultiplied)
             picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-            picture.fill(plain);
-        }
         picture.setDevicePixelRatio(scale);
+        if (star.isNull()) {
+            picture.fill(plain);
+        } else if (star.format() == picture.format() && star.size() == picture.size() &&
+                   star.bytesPerLine() == picture.bytesPerLine()) {
+            std::memcpy(picture.bits(), star.constBits(), static_cast<size_t>(picture.sizeInBytes()));
+        } else {
+            picture = star.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(scale);
+        }
     });
 }
 
