@@ -101,6 +101,15 @@ void Grid::linesParallelToX()
     }
 }
 
+// The axes tasks get a pool of their own: a task waiting for the drawing lock must never hold a thread of
+// the global pool, where Qt's own parallel image work may be queued by the thread that holds the lock.
+QThreadPool &axesPool()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    return pool;
+}
+
 int halfRange(float orFrac) { return roundHalfEven(10 * std::fabs(orFrac - 0.5)); }
 
 } // namespace
@@ -180,7 +189,7 @@ void StartDrawAxes(const TCamera2D &camera, const TCelObjCollection &collection,
     // The hand-over happens under the drawing lock, and the task takes it before it reads what it was
     // given: the task's data is complete before its first read, by a rule the sanitizer can see too.
     std::lock_guard<std::mutex> handOver(DrawingScene::drawingLock());
-    QThreadPool::globalInstance()->start([view, &viewport] {
+    axesPool().start([view, &viewport] {
         { std::lock_guard<std::mutex> handedOver(DrawingScene::drawingLock()); }
         DrawAxes(view, viewport);
         viewport.axesTaskFinished();

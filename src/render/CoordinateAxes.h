@@ -51,6 +51,7 @@ AxesLayout LayOutAxes(const AxesView &view, int labelW, int labelH);
 // otherwise white. Painted on GridBM, then copied onto the picture, each inside its own drawing scene.
 void DrawAxes(const AxesView &view, TViewport2D &viewport);
 void DrawAxes(const TCamera2D &camera, const TCelObjCollection &collection, TViewport2D &viewport, NumberLocale locale);
-// Starts DrawAxes on Qt's thread pool and returns at once; the viewport's destructor waits for it.
+// Starts DrawAxes on a Qt thread pool of its own and returns at once; the viewport's destructor waits
+// for it.
 void StartDrawAxes(const TCamera2D &camera, const TCelObjCollection &collection, TViewport2D &viewport,
                    NumberLocale locale);

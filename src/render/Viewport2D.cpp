@@ -88,7 +88,9 @@ TViewport2D::TViewport2D(Kind kind, float width, float height, float formScale)
     SetBackground(false);
 }
 
-TViewport2D::~TViewport2D()
+TViewport2D::~TViewport2D() { waitForAxesTasks(); }
+
+void TViewport2D::waitForAxesTasks()
 {
     std::unique_lock<std::mutex> lock(m_tasksMutex);
     m_tasksDone.wait(lock, [this] { return m_pendingAxesTasks == 0; });

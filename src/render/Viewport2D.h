@@ -99,9 +99,11 @@ public:
     // Paints the body images and the marker in stacking order (the picture itself not included).
     void PaintBodyImages(QPainter &painter) const;
 
-    // The background axes tasks: counted so that destruction waits for the last one.
+    // The background axes tasks: counted so that destruction, or a caller that needs the finished
+    // picture (printing, saving), can wait for the last one.
     void axesTaskStarted();
     void axesTaskFinished();
+    void waitForAxesTasks();
 
 private:
     bool bodyImagesMatch(const TCelObjCollection &collection) const;
