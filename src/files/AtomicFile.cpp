@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -97,10 +98,15 @@ bool ReadFilePrefix(const std::string &path, size_t maxBytes, std::string &bytes
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    bytes.assign(maxBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return false;
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    return true;
+    // Chunks rather than one buffer of the limit: most files are a few kilobytes.
+    bytes.clear();
+    char chunk[1 << 16];
+    while (bytes.size() <= maxBytes) {
+        const size_t wanted = std::min(sizeof chunk, maxBytes + 1 - bytes.size());
+        in.read(chunk, static_cast<std::streamsize>(wanted));
+        bytes.append(chunk, static_cast<size_t>(in.gcount()));
+        if (!in)
+            break;
+    }
+    return !in.bad();
 }

@@ -165,9 +165,11 @@ void readBodies(const ordered_json &doc, TSimulationData &data, NumberLocale loc
             throw SimxError("an element of \"CelObjData\" is not an object.");
         const MemberReader m(element, locale);
         TCelObjData d;
-        for (const auto &field : SimxKeys::BodyTexts)
-            d.*field.field = field.field == &TCelObjData::aName ? m.text(field.key)
-                                                                : AdjustDecimalSeparator(m.text(field.key), locale);
+        for (const auto &field : SimxKeys::BodyTexts) {
+            const std::string text = m.text(field.key);
+            // Only the number texts take the reader's separator; a name stays as typed.
+            d.*field.field = field.field == &TCelObjData::aName ? text : AdjustDecimalSeparator(text, locale);
+        }
         d.aColor = m.color("Color");
         d.aCentralBody = m.boolean("CentralBody");
         d.aShowIntermedPos = m.boolean("ShowInterMedPos");
