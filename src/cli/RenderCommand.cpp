@@ -3,10 +3,8 @@
 #include "cli/CliSimulation.h"
 #include "core/MessageSink.h"
 #include "core/RunLoop.h"
-#include "render/Arrows.h"
 #include "render/CameraRoutines.h"
-#include "render/CoordinateAxes.h"
-#include "render/DrawtoScreen.h"
+#include "render/RunLoopDrawing.h"
 #include "render/Viewport2D.h"
 
 #include <QGuiApplication>
@@ -106,39 +104,8 @@ public:
         c.CalcVelocityArrowScaleFactor();
     }
 
-    void drawStart()
-    {
-        viewport.SetBackground(c.Options.ShowStarBKG);
-        SetPrevScreenPositions(camera, c, viewport);
-        DrawBodies(camera, c, viewport);
-        if (c.Options.ShowStartPos)
-            DrawIntermediatePositions(c, viewport);
-        // The program paints the axes from a worker right after this; the trails then go over them.
-        if (c.Options.ShowAxes)
-            DrawAxes(camera, c, viewport, NumberLocale::point());
-    }
-
-    TickResult tick()
-    {
-        const TickResult result = RunTick(c);
-        if (c.Options.ShowTrails)
-            DrawTrails(camera, c, viewport);
-        SetPrevScreenPositions(camera, c, viewport);
-        DrawBodies(camera, c, viewport);
-        if (IsPeriodicMoment(c)) {
-            if (c.Options.ShowAccArrow)
-                DrawAccelerationArrows(camera, c, viewport, c.OrFrac);
-            if (c.Options.ShowVelArrow)
-                DrawVelocityArrows(camera, c, viewport, c.OrFrac);
-            if (c.Options.ShowIMPos) {
-                DrawIntermediatePositions(c, viewport);
-                if (c.Options.ShowLineFromCM)
-                    DrawLinesFromCM(c, viewport);
-            }
-        }
-        return result;
-    }
-
+    void drawStart() { DrawStartState(camera, c, viewport, AxesDrawing::Now, NumberLocale::point()); }
+    TickResult tick() { return RunAndDrawTick(camera, c, viewport); }
     QImage picture() { return viewport.ComposeView(); }
 
 private:
