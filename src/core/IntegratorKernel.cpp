@@ -1,6 +1,7 @@
 #include "core/IntegratorKernel.h"
 
 #include <cmath>
+#include <limits>
 
 #include <immintrin.h>
 
@@ -11,6 +12,13 @@ namespace {
 constexpr size_t Lanes = 8;
 
 size_t padded(size_t n) { return (n + Lanes - 1) / Lanes * Lanes; }
+
+// For distances r >= 0 (or NaN), r < touchingDistance(r1 + r2) is BodiesCollide(r, r1, r2): with no
+// positive sum of radii only r == 0 collides, and that is r below the smallest positive double.
+double touchingDistance(double radiusSum)
+{
+    return radiusSum > 0.0 ? radiusSum : std::numeric_limits<double>::denorm_min();
+}
 
 // Velocities, then positions, exactly as NewVelocity and NewPosition round them.
 void moveBodies(IntegratorKernel::State &s, double dt)
@@ -89,53 +97,53 @@ __attribute__((target("avx512f"), always_inline)) inline void transpose8(const _
 // as the collision test's.
 __attribute__((target("avx512f"))) bool accelerateAvx512(IntegratorKernel::State &s)
 {
-    const __m512i laneIndex = _mm512_set_epi64(7, 6, 5, 4, 3, 2, 1, 0);
-    const size_t stride = s.stride;
+    // Raw pointers: through the vectors the compiler would reload every array after each store.
+    const double *__restrict x = s.x.data(), *__restrict y = s.y.data(), *__restrict z = s.z.data();
+    const double *__restrict gm = s.gm.data(), *__restrict touch = s.touch.data();
+    double *__restrict cube = s.cube.data();
+    const size_t n = s.n, stride = s.stride;
     __mmask8 anyHit = 0;
-    for (size_t b = 0; b < s.n; b += Lanes) {
-        const __m512d xi = _mm512_loadu_pd(&s.x[b]), yi = _mm512_loadu_pd(&s.y[b]), zi = _mm512_loadu_pd(&s.z[b]);
-        const __m512d ri = _mm512_loadu_pd(&s.radius[b]);
-        const __m512i index = _mm512_add_epi64(laneIndex, _mm512_set1_epi64(static_cast<long long>(b)));
-        const __mmask8 valid = _mm512_cmplt_epi64_mask(index, _mm512_set1_epi64(static_cast<long long>(s.n)));
+    for (size_t b = 0; b < n; b += Lanes) {
+        const __m512d xi = _mm512_loadu_pd(&x[b]), yi = _mm512_loadu_pd(&y[b]), zi = _mm512_loadu_pd(&z[b]);
+        const __mmask8 valid = static_cast<__mmask8>(n - b >= Lanes ? 0xFFu : (1u << (n - b)) - 1);
         __m512d ax = _mm512_setzero_pd(), ay = _mm512_setzero_pd(), az = _mm512_setzero_pd();
-        double *cube = &s.cube[b * stride];
         for (size_t bp = 0; bp < b; bp += Lanes) {
             __m512d V[8], W[8];
             for (size_t m = 0; m < Lanes; ++m)
-                V[m] = _mm512_loadu_pd(&s.cube[(bp * stride) + (b + m) * Lanes]);
+                V[m] = _mm512_loadu_pd(&cube[bp * stride + (b + m) * Lanes]);
             transpose8(V, W);
             for (size_t l = 0; l < Lanes; ++l) {
                 const size_t j = bp + l;
-                const __m512d k = _mm512_div_pd(_mm512_set1_pd(s.gm[j]), W[l]);
-                ax = _mm512_sub_pd(ax, _mm512_mul_pd(_mm512_sub_pd(xi, _mm512_set1_pd(s.x[j])), k));
-                ay = _mm512_sub_pd(ay, _mm512_mul_pd(_mm512_sub_pd(yi, _mm512_set1_pd(s.y[j])), k));
-                az = _mm512_sub_pd(az, _mm512_mul_pd(_mm512_sub_pd(zi, _mm512_set1_pd(s.z[j])), k));
+                const __m512d k = _mm512_div_pd(_mm512_set1_pd(gm[j]), W[l]);
+                ax = _mm512_sub_pd(ax, _mm512_mul_pd(_mm512_sub_pd(xi, _mm512_set1_pd(x[j])), k));
+                ay = _mm512_sub_pd(ay, _mm512_mul_pd(_mm512_sub_pd(yi, _mm512_set1_pd(y[j])), k));
+                az = _mm512_sub_pd(az, _mm512_mul_pd(_mm512_sub_pd(zi, _mm512_set1_pd(z[j])), k));
             }
         }
         __mmask8 hit = 0;
-        for (size_t j = b; j < s.n; ++j) {
-            const __m512d dx = _mm512_sub_pd(xi, _mm512_set1_pd(s.x[j]));
-            const __m512d dy = _mm512_sub_pd(yi, _mm512_set1_pd(s.y[j]));
-            const __m512d dz = _mm512_sub_pd(zi, _mm512_set1_pd(s.z[j]));
+        double *blockCube = &cube[b * stride];
+        const double *blockTouch = &touch[b * stride];
+        for (size_t j = b; j < n; ++j) {
+            const __m512d dx = _mm512_sub_pd(xi, _mm512_set1_pd(x[j]));
+            const __m512d dy = _mm512_sub_pd(yi, _mm512_set1_pd(y[j]));
+            const __m512d dz = _mm512_sub_pd(zi, _mm512_set1_pd(z[j]));
             const __m512d sq = _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
                                              _mm512_mul_pd(dz, dz));
             const __m512d r = _mm512_sqrt_pd(sq);
             const __m512d r3 = _mm512_mul_pd(r, _mm512_mul_pd(r, r));
-            _mm512_storeu_pd(&cube[j * Lanes], r3);
-            const __m512d k = _mm512_div_pd(_mm512_set1_pd(s.gm[j]), r3);
+            _mm512_storeu_pd(&blockCube[j * Lanes], r3);
+            const __m512d k = _mm512_div_pd(_mm512_set1_pd(gm[j]), r3);
             // Lane i == j keeps its sum: its term has no value (0 x infinity).
-            const __mmask8 other = _mm512_cmpneq_epi64_mask(index, _mm512_set1_epi64(static_cast<long long>(j)));
+            const __mmask8 other = static_cast<__mmask8>(j - b < Lanes ? ~(1u << (j - b)) : 0xFFu);
             ax = _mm512_mask_sub_pd(ax, other, ax, _mm512_mul_pd(dx, k));
             ay = _mm512_mask_sub_pd(ay, other, ay, _mm512_mul_pd(dy, k));
             az = _mm512_mask_sub_pd(az, other, az, _mm512_mul_pd(dz, k));
-            const __m512d rsum = _mm512_add_pd(ri, _mm512_set1_pd(s.radius[j]));
-            hit |= _mm512_mask_cmp_pd_mask(other, r, rsum, _CMP_LT_OQ) |
-                   _mm512_mask_cmp_pd_mask(other, r, _mm512_setzero_pd(), _CMP_EQ_OQ);
+            hit |= _mm512_mask_cmp_pd_mask(other & valid, r, _mm512_loadu_pd(&blockTouch[j * Lanes]), _CMP_LT_OQ);
         }
         _mm512_storeu_pd(&s.newAx[b], ax);
         _mm512_storeu_pd(&s.newAy[b], ay);
         _mm512_storeu_pd(&s.newAz[b], az);
-        anyHit |= hit & valid;
+        anyHit |= hit;
     }
     return anyHit != 0;
 }
@@ -192,6 +200,7 @@ void IntegratorKernel::load(const TCelObjCollection &c)
     const size_t capacity = padded(m_s.n);
     m_s.stride = capacity;
     m_s.cube.resize(capacity * capacity);
+    m_s.touch.resize(capacity * capacity);
     for (auto *v : {&m_s.x, &m_s.y, &m_s.z, &m_s.vx, &m_s.vy, &m_s.vz, &m_s.ax, &m_s.ay, &m_s.az, &m_s.newAx,
                     &m_s.newAy, &m_s.newAz, &m_s.gm, &m_s.radius})
         v->resize(capacity);
@@ -204,6 +213,10 @@ void IntegratorKernel::load(const TCelObjCollection &c)
         m_s.gm[i] = c.G * static_cast<double>(b.Mass);
         m_s.radius[i] = b.Radius;
     }
+    for (size_t b = 0; b < m_s.n; b += Lanes)
+        for (size_t j = b; j < m_s.n; ++j)
+            for (size_t l = 0; l < Lanes; ++l)
+                m_s.touch[b * m_s.stride + j * Lanes + l] = touchingDistance(m_s.radius[b + l] + m_s.radius[j]);
 }
 
 void IntegratorKernel::store(TCelObjCollection &c) const

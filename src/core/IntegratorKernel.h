@@ -40,6 +40,8 @@ public:
         size_t stride = 0;           // the padded body count
         // r^3 (m^3) of body b + l and body j >= b at [b * stride + j * 8 + l], for each block b of 8 bodies
         std::vector<double> cube;
+        // In the same places: the distance (m) below which the two bodies collide, see touchingDistance
+        std::vector<double> touch;
     };
 
 private:
