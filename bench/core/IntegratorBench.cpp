@@ -1,3 +1,4 @@
+#include "core/IntegratorKernel.h"
 #include "core/TCelObjCollection.h"
 
 #include <benchmark/benchmark.h>
@@ -51,6 +52,25 @@ void BM_RunSteps(benchmark::State &state)
     setCounters(state, n);
 }
 
+// The tick on one instruction set, the one RunSteps picks or a narrower one.
+template <IntegratorKernel::InstructionSet Set>
+void BM_Kernel(benchmark::State &state)
+{
+    if (!IntegratorKernel::supports(Set)) {
+        state.SkipWithError("not supported by this processor");
+        return;
+    }
+    const int n = static_cast<int>(state.range(0));
+    auto c = makeSystem(n);
+    IntegratorKernel kernel(Set);
+    for (auto _ : state) {
+        if (kernel.run(*c, TCelObjCollection::StepsPerTick).collided)
+            state.SkipWithError("the bodies collided");
+        benchmark::DoNotOptimize(c->AllCelObj.data());
+    }
+    setCounters(state, n);
+}
+
 // The same tick through the named step operations, for comparison.
 void BM_NamedOperations(benchmark::State &state)
 {
@@ -75,6 +95,8 @@ void BM_NamedOperations(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_RunSteps)->Arg(2)->Arg(10)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Kernel, IntegratorKernel::InstructionSet::Avx2)->Arg(2)->Arg(10)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Kernel, IntegratorKernel::InstructionSet::Portable)->Arg(2)->Arg(10)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NamedOperations)->Arg(2)->Arg(10)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -7,9 +7,10 @@
 
 namespace {
 
-// The AVX-512 path holds eight bodies per register; the arrays are padded to whole registers, and the
-// padding lanes' results are computed and dropped.
+// The AVX-512 path holds eight bodies per register, the AVX2 path four; the arrays are padded to whole
+// AVX-512 registers, and the padding lanes' results are computed and dropped.
 constexpr size_t Lanes = 8;
+constexpr size_t Avx2Lanes = 4;
 
 size_t padded(size_t n) { return (n + Lanes - 1) / Lanes * Lanes; }
 
@@ -148,6 +149,73 @@ __attribute__((target("avx512f"))) bool accelerateAvx512(IntegratorKernel::State
     return anyHit != 0;
 }
 
+// W[l] := lane l of V[0..3].
+__attribute__((target("avx2"), always_inline)) inline void transpose4(const __m256d V[4], __m256d W[4])
+{
+    const __m256d t0 = _mm256_unpacklo_pd(V[0], V[1]), t1 = _mm256_unpackhi_pd(V[0], V[1]);
+    const __m256d t2 = _mm256_unpacklo_pd(V[2], V[3]), t3 = _mm256_unpackhi_pd(V[2], V[3]);
+    W[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
+    W[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
+    W[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
+    W[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
+}
+
+// accelerateAvx512 with four lanes. Without mask registers the term of lane i == j is cleared to +0
+// instead, which leaves the sum unchanged bit for bit.
+__attribute__((target("avx2"))) bool accelerateAvx2(IntegratorKernel::State &s)
+{
+    const double *__restrict x = s.x.data(), *__restrict y = s.y.data(), *__restrict z = s.z.data();
+    const double *__restrict gm = s.gm.data(), *__restrict touch = s.touch.data();
+    double *__restrict cube = s.cube.data();
+    const size_t n = s.n, stride = s.stride;
+    const __m256d allLanes = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    const __m256d laneIndex = _mm256_set_pd(3, 2, 1, 0);
+    __m256d anyHit = _mm256_setzero_pd();
+    for (size_t b = 0; b < n; b += Avx2Lanes) {
+        const __m256d xi = _mm256_loadu_pd(&x[b]), yi = _mm256_loadu_pd(&y[b]), zi = _mm256_loadu_pd(&z[b]);
+        const __m256d index = _mm256_add_pd(laneIndex, _mm256_set1_pd(double(b)));
+        const __m256d valid = _mm256_cmp_pd(index, _mm256_set1_pd(double(n)), _CMP_LT_OQ);
+        __m256d ax = _mm256_setzero_pd(), ay = _mm256_setzero_pd(), az = _mm256_setzero_pd();
+        for (size_t bp = 0; bp < b; bp += Avx2Lanes) {
+            __m256d V[4], W[4];
+            for (size_t m = 0; m < Avx2Lanes; ++m)
+                V[m] = _mm256_loadu_pd(&cube[bp * stride + (b + m) * Avx2Lanes]);
+            transpose4(V, W);
+            for (size_t l = 0; l < Avx2Lanes; ++l) {
+                const size_t j = bp + l;
+                const __m256d k = _mm256_div_pd(_mm256_set1_pd(gm[j]), W[l]);
+                ax = _mm256_sub_pd(ax, _mm256_mul_pd(_mm256_sub_pd(xi, _mm256_set1_pd(x[j])), k));
+                ay = _mm256_sub_pd(ay, _mm256_mul_pd(_mm256_sub_pd(yi, _mm256_set1_pd(y[j])), k));
+                az = _mm256_sub_pd(az, _mm256_mul_pd(_mm256_sub_pd(zi, _mm256_set1_pd(z[j])), k));
+            }
+        }
+        double *blockCube = &cube[b * stride];
+        const double *blockTouch = &touch[b * stride];
+        for (size_t j = b; j < n; ++j) {
+            const __m256d dx = _mm256_sub_pd(xi, _mm256_set1_pd(x[j]));
+            const __m256d dy = _mm256_sub_pd(yi, _mm256_set1_pd(y[j]));
+            const __m256d dz = _mm256_sub_pd(zi, _mm256_set1_pd(z[j]));
+            const __m256d sq = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)),
+                                             _mm256_mul_pd(dz, dz));
+            const __m256d r = _mm256_sqrt_pd(sq);
+            const __m256d r3 = _mm256_mul_pd(r, _mm256_mul_pd(r, r));
+            _mm256_storeu_pd(&blockCube[j * Avx2Lanes], r3);
+            const __m256d k = _mm256_div_pd(_mm256_set1_pd(gm[j]), r3);
+            const __m256d other =
+                j - b < Avx2Lanes ? _mm256_cmp_pd(index, _mm256_set1_pd(double(j)), _CMP_NEQ_OQ) : allLanes;
+            ax = _mm256_sub_pd(ax, _mm256_and_pd(_mm256_mul_pd(dx, k), other));
+            ay = _mm256_sub_pd(ay, _mm256_and_pd(_mm256_mul_pd(dy, k), other));
+            az = _mm256_sub_pd(az, _mm256_and_pd(_mm256_mul_pd(dz, k), other));
+            const __m256d hit = _mm256_cmp_pd(r, _mm256_loadu_pd(&blockTouch[j * Avx2Lanes]), _CMP_LT_OQ);
+            anyHit = _mm256_or_pd(anyHit, _mm256_and_pd(hit, _mm256_and_pd(other, valid)));
+        }
+        _mm256_storeu_pd(&s.newAx[b], ax);
+        _mm256_storeu_pd(&s.newAy[b], ay);
+        _mm256_storeu_pd(&s.newAz[b], az);
+    }
+    return _mm256_movemask_pd(anyHit) != 0;
+}
+
 #pragma GCC diagnostic pop
 
 // Up to maxSteps steps; returns the number done, the last of them colliding when collided is set.
@@ -169,10 +237,28 @@ int integrate(IntegratorKernel::State &s, double dt, int maxSteps, bool (*accele
 IntegratorKernel::IntegratorKernel(InstructionSet set)
     : m_set(set)
 {
-    if (m_set == InstructionSet::Best) {
-        __builtin_cpu_init();
-        m_set = __builtin_cpu_supports("avx512f") ? InstructionSet::Avx512 : InstructionSet::Portable;
+    if (m_set == InstructionSet::Best)
+        m_set = supports(InstructionSet::Avx512) ? InstructionSet::Avx512
+                : supports(InstructionSet::Avx2) ? InstructionSet::Avx2
+                                                 : InstructionSet::Portable;
+}
+
+bool IntegratorKernel::supports(InstructionSet set)
+{
+    __builtin_cpu_init();
+    switch (set) {
+    case InstructionSet::Avx512:
+        return __builtin_cpu_supports("avx512f");
+    case InstructionSet::Avx2:
+        return __builtin_cpu_supports("avx2");
+    default:
+        return true;
     }
+}
+
+size_t IntegratorKernel::lanes() const
+{
+    return m_set == InstructionSet::Avx2 ? Avx2Lanes : Lanes;
 }
 
 TCelObjCollection::StepsResult IntegratorKernel::run(TCelObjCollection &c, int maxSteps)
@@ -180,9 +266,11 @@ TCelObjCollection::StepsResult IntegratorKernel::run(TCelObjCollection &c, int m
     TCelObjCollection::StepsResult result;
     load(c);
     const double dt = c.DeltaT;
+    const auto accelerate = m_set == InstructionSet::Avx512 ? accelerateAvx512
+                            : m_set == InstructionSet::Avx2 ? accelerateAvx2
+                                                            : accelerateScalar;
     if (maxSteps > 0)
-        result.stepsDone = integrate(m_s, dt, maxSteps, m_set == InstructionSet::Avx512 ? accelerateAvx512 : accelerateScalar,
-                                     result.collided);
+        result.stepsDone = integrate(m_s, dt, maxSteps, accelerate, result.collided);
     // Time advances step by step, as the named operations round it.
     for (int s = 0; s < result.stepsDone; ++s) {
         c.Time = c.Time + dt;
@@ -213,10 +301,11 @@ void IntegratorKernel::load(const TCelObjCollection &c)
         m_s.gm[i] = c.G * static_cast<double>(b.Mass);
         m_s.radius[i] = b.Radius;
     }
-    for (size_t b = 0; b < m_s.n; b += Lanes)
+    const size_t width = lanes();
+    for (size_t b = 0; b < m_s.n; b += width)
         for (size_t j = b; j < m_s.n; ++j)
-            for (size_t l = 0; l < Lanes; ++l)
-                m_s.touch[b * m_s.stride + j * Lanes + l] = touchingDistance(m_s.radius[b + l] + m_s.radius[j]);
+            for (size_t l = 0; l < width; ++l)
+                m_s.touch[b * m_s.stride + j * width + l] = touchingDistance(m_s.radius[b + l] + m_s.radius[j]);
 }
 
 void IntegratorKernel::store(TCelObjCollection &c) const

@@ -19,10 +19,12 @@ inline bool BodiesCollide(double d, float radius1, float radius2)
 // step allocates nothing.
 class IntegratorKernel {
 public:
-    // Portable runs on any x86-64; Avx512 needs AVX-512F; Best takes Avx512 where the processor has it.
-    enum class InstructionSet { Best, Portable, Avx512 };
+    // Portable runs on any x86-64, Avx2 needs AVX2, Avx512 AVX-512F; Best is the widest the processor has.
+    enum class InstructionSet { Best, Portable, Avx2, Avx512 };
 
     explicit IntegratorKernel(InstructionSet set = InstructionSet::Best);
+
+    static bool supports(InstructionSet set);
 
     // The instruction set this kernel runs with (Best resolved).
     InstructionSet instructionSet() const { return m_set; }
@@ -38,13 +40,15 @@ public:
         std::vector<double> gm;      // G x m_j (m^3 s^-2), the numerator of every term of body j
         std::vector<double> radius;  // m, widened once so the collision sum needs no conversion
         size_t stride = 0;           // the padded body count
-        // r^3 (m^3) of body b + l and body j >= b at [b * stride + j * 8 + l], for each block b of 8 bodies
+        // r^3 (m^3) of body b + l and body j >= b at [b * stride + j * w + l], for each block b of w bodies,
+        // w the number of lanes of the instruction set
         std::vector<double> cube;
         // In the same places: the distance (m) below which the two bodies collide, see touchingDistance
         std::vector<double> touch;
     };
 
 private:
+    size_t lanes() const;
     void load(const TCelObjCollection &collection);
     void store(TCelObjCollection &collection) const;
     void firstCollision(int32_t &i, int32_t &j) const;
