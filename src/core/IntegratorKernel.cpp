@@ -67,7 +67,9 @@ bool accelerateScalar(IntegratorKernel::State &s)
 
 // GCC 12 takes the deliberately undefined registers of its own AVX-512 intrinsics for uninitialised ones.
 #pragma GCC diagnostic push
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 // W[l] := lane l of V[0..7]: an 8 x 8 transpose in registers.
 __attribute__((target("avx512f"), always_inline)) inline void transpose8(const __m512d V[8], __m512d W[8])

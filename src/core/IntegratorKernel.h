@@ -26,11 +26,10 @@ public:
 
     static bool supports(InstructionSet set);
 
-    // The instruction set this kernel runs with (Best resolved).
-    InstructionSet instructionSet() const { return m_set; }
     TCelObjCollection::StepsResult run(TCelObjCollection &collection, int maxSteps);
 
-    // The packed state; the arrays hold paddedCount() entries, those past the bodies are never read back.
+    // The packed state of a batch. The body arrays are padded to a multiple of eight entries; the padding
+    // lanes are computed along and never read back.
     struct State {
         size_t n = 0;
         std::vector<double> x, y, z;

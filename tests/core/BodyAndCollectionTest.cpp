@@ -13,6 +13,18 @@ using namespace coretest;
 
 namespace {
 
+// A zero mass sum divides the weighted sum by 0: it must come back unchanged, not infinite.
+TEST(TMYPoint3D, DivisionByZeroLeavesTheVectorAndOtherwiseMultipliesByTheReciprocal)
+{
+    const TMYPoint3D p{3, -4.5, 1e300};
+    EXPECT_EQ(p / 0.0, p);
+    EXPECT_EQ(p / 2.0, p * 0.5);
+    EXPECT_EQ(p / 3.0, p * (1.0 / 3.0));
+    EXPECT_EQ((TMYPoint3D{3, 4, 0}).Length(), 5);
+    const TMYPoint3D q{-1.25, 7, 2};
+    EXPECT_EQ(p.Distance(q), q.Distance(p));
+}
+
 TEST(TPosArray, KeepsTheNewestEntriesAndReadsThemOldestFirst)
 {
     TPosArray trail;
