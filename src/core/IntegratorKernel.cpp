@@ -243,6 +243,8 @@ IntegratorKernel::IntegratorKernel(InstructionSet set)
         m_set = supports(InstructionSet::Avx512) ? InstructionSet::Avx512
                 : supports(InstructionSet::Avx2) ? InstructionSet::Avx2
                                                  : InstructionSet::Portable;
+    else if (!supports(m_set))
+        m_set = InstructionSet::Portable;
 }
 
 bool IntegratorKernel::supports(InstructionSet set)

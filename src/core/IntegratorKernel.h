@@ -20,6 +20,7 @@ inline bool BodiesCollide(double d, float radius1, float radius2)
 class IntegratorKernel {
 public:
     // Portable runs on any x86-64, Avx2 needs AVX2, Avx512 AVX-512F; Best is the widest the processor has.
+    // A set the processor lacks runs as Portable. All of them give the same bits.
     enum class InstructionSet { Best, Portable, Avx2, Avx512 };
 
     explicit IntegratorKernel(InstructionSet set = InstructionSet::Best);
