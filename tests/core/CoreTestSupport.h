@@ -1,15 +1,13 @@
 #pragma once
 
 #include "core/DataRecords.h"
-#include "core/MessageSink.h"
 #include "core/TCelObjCollection.h"
 
 #include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
-// Helpers shared by the core tests: set-up rows from numbers, and a sink that records messages.
+// Helpers shared by the core tests: set-up rows from numbers.
 namespace coretest {
 
 struct Vec {
@@ -49,15 +47,5 @@ inline void addRows(TCelObjCollection &c, const std::vector<TCelObjData> &rows)
     for (const auto &row : rows)
         c.AddCelObjToCollection(row, NumberLocale::point());
 }
-
-// Records every message instead of showing it; installed for its own lifetime.
-class RecordingSink : public MessageSink {
-public:
-    RecordingSink() { MessageSink::install(this); }
-    ~RecordingSink() override { MessageSink::install(nullptr); }
-    void show(Kind kind, const std::string &text) override { messages.emplace_back(kind, text); }
-
-    std::vector<std::pair<Kind, std::string>> messages;
-};
 
 } // namespace coretest

@@ -1,4 +1,5 @@
 #include "CoreTestSupport.h"
+#include "RecordingSink.h"
 
 #include "core/RunLoop.h"
 #include "core/SimulationPreparation.h"
@@ -36,9 +37,10 @@ protected:
     {
         EXPECT_FALSE(result.ok);
         ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].first, MessageSink::Kind::Error);
-        if (!message.empty())
-            EXPECT_EQ(sink.messages[0].second, message);
+        EXPECT_EQ(sink.messages[0].kind, MessageSink::Kind::Error);
+        if (!message.empty()) {
+            EXPECT_EQ(sink.messages[0].text, message);
+        }
         EXPECT_TRUE(collection.AllCelObj.empty());
     }
     // An accepted set-up keeps finite positions through a few ticks.
