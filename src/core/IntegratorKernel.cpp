@@ -97,7 +97,7 @@ __attribute__((target("avx512f"), always_inline)) inline void transpose8(const _
 // computed once per pair: block b stores r^3 of its bodies with every body j >= b in s.cube, and a later
 // block reads its sources j < b from there, transposed. G m_j / r^3 is still divided per body: a shared
 // reciprocal would change bits. Returns whether any pair collides: the distance r here has the same bits
-// as the collision test's.
+// as the collision test's. One function on purpose: the block's sums stay in registers through both loops.
 __attribute__((target("avx512f"))) bool accelerateAvx512(IntegratorKernel::State &s)
 {
     // Raw pointers: through the vectors the compiler would reload every array after each store.
