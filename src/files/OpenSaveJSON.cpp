@@ -94,6 +94,22 @@ bool writeSimx(const std::string &fileName, const SimxContent &c, const CameraSe
     return false;
 }
 
+// The numerical settings share their names in the live collection and the set-up record.
+template <typename Settings>
+void copySettings(const Settings &from, SimxContent &c)
+{
+    c.dt = from.DeltaT;
+    c.dtConst = from.DeltaTConstant;
+    c.scaleFactor = from.ScaleFactor;
+    c.G = from.G;
+    c.arrowScaleCorrection = from.ArrowScaleCorrection;
+    c.interMedPosInterval = from.InterMedPosInterval;
+    c.secondViewport = from.SecondViewport;
+    c.secondViewportCentralBody = from.SecondViewportCentralBody;
+    c.secondViewportScale = from.SecondViewportScale;
+    c.orFrac = from.OrFrac;
+}
+
 } // namespace
 
 bool SaveSimxFile(const std::string &FileName, const TCelObjCollection &Collection, const CameraSettings &Camera,
@@ -107,16 +123,7 @@ bool SaveSimxFile(const std::string &FileName, const TCelObjCollection &Collecti
     c.options = Collection.Options;
     const TMYPoint3D &v = Collection.CMObj.VelCM;
     c.velCM = {FileNumberText(v.X, locale), FileNumberText(v.Y, locale), FileNumberText(v.Z, locale)};
-    c.dt = Collection.DeltaT;
-    c.dtConst = Collection.DeltaTConstant;
-    c.scaleFactor = Collection.ScaleFactor;
-    c.G = Collection.G;
-    c.arrowScaleCorrection = Collection.ArrowScaleCorrection;
-    c.interMedPosInterval = Collection.InterMedPosInterval;
-    c.secondViewport = Collection.SecondViewport;
-    c.secondViewportCentralBody = Collection.SecondViewportCentralBody;
-    c.secondViewportScale = Collection.SecondViewportScale;
-    c.orFrac = Collection.OrFrac;
+    copySettings(Collection, c);
     return writeSimx(FileName, c, Camera, locale);
 }
 
@@ -129,16 +136,7 @@ bool SaveSimxFile(const std::string &FileName, const TSimulationData &Simulation
         c.showInterMedPos.push_back(d.aShowIntermedPos);
     c.options = SimulationData.Options;
     c.velCM = {SimulationData.VelCMx, SimulationData.VelCMy, SimulationData.VelCMz};
-    c.dt = SimulationData.DeltaT;
-    c.dtConst = SimulationData.DeltaTConstant;
-    c.scaleFactor = SimulationData.ScaleFactor;
-    c.G = SimulationData.G;
-    c.arrowScaleCorrection = SimulationData.ArrowScaleCorrection;
-    c.interMedPosInterval = SimulationData.InterMedPosInterval;
-    c.secondViewport = SimulationData.SecondViewport;
-    c.secondViewportCentralBody = SimulationData.SecondViewportCentralBody;
-    c.secondViewportScale = SimulationData.SecondViewportScale;
-    c.orFrac = SimulationData.OrFrac;
+    copySettings(SimulationData, c);
     return writeSimx(FileName, c, Camera, locale);
 }
 

@@ -1,6 +1,7 @@
 #include "core/BodyTableChecks.h"
 
 #include "tests/core/RecordingSink.h"
+#include "tests/TestCaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -72,13 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "y-coordinate of Sun must be less than 1.00E12"},
         GridCase{"duplicates", [](auto &r) { r.push_back(body("Earth", "1")); }, K::Error,
                  "Duplicate name: Earth. Please change."}),
-    [](const auto &info) {
-        std::string name = info.param.what;
-        for (char &c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+    NameFromWhat());
 
 TEST(GridDataOK, AcceptsLimitsNegativePositionsAndRelativeValues)
 {

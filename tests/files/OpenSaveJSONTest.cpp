@@ -3,6 +3,7 @@
 #include "core/SimulationPreparation.h"
 #include "tests/core/RecordingSink.h"
 #include "tests/files/TempFolder.h"
+#include "tests/TestCaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -302,13 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "the value \"7777777777777777777777777777777777777777...\" of \"dt\" is not a valid number."},
         FailureCase{"no camera", replaced(doc, R"(,"Camera":[{"d":"1","Phi":"0","Theta":"0"}])", ""),
                     "the member \"Camera\" is missing."}),
-    [](const auto &info) {
-        std::string name = info.param.what;
-        for (char &c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+    NameFromWhat());
 
 TEST(OpenSimxFile, KeepsWhatWasReadBeforeAFailure)
 {

@@ -2,6 +2,7 @@
 
 #include "core/BodyTableChecks.h"
 #include "core/TCelObjCollection.h"
+#include "tests/TestCaseNames.h"
 
 #include <QRadioButton>
 
@@ -83,13 +84,7 @@ TEST_P(GridChecks, ReportsTheFirstProblemAndBuildsNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(TMyGrid, GridChecks, ::testing::ValuesIn(BadGrids),
-                         [](const auto &info) {
-                             std::string name = info.param.what;
-                             for (char &c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         NameFromWhat());
 
 TEST_F(GridFixture, MessageKindsFollowTheCheck)
 {

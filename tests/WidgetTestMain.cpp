@@ -1,4 +1,4 @@
-// One offscreen application for all input tests; the user's folders are never touched.
+// The main of the widget test executables: one offscreen application; the user's folders are never touched.
 
 #include <QApplication>
 #include <QStandardPaths>
