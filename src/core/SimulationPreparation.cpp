@@ -4,6 +4,7 @@
 #include "core/StringRoutines.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -89,9 +90,17 @@ PreparationResult PrepareSimulation(const PreparationInput &input, const TSimula
 
     collection.OrbitsReversed = false;
     collection.RemoveAllObjects();
-    for (const auto &record : input.bodies) {
-        collection.AddCelObjToCollection(record, input.locale);
-        collection.CelObjDataList.push_back(record);
+    // The body checks run before, so a text that does not convert is a caller's slip; it must still
+    // not take the program down.
+    try {
+        for (const auto &record : input.bodies) {
+            collection.AddCelObjToCollection(record, input.locale);
+            collection.CelObjDataList.push_back(record);
+        }
+    } catch (const std::invalid_argument &error) {
+        InfoErrorDialog(error.what());
+        collection.RemoveAllObjects();
+        return result;
     }
     copySetup(setup, collection);
     applyPeriodicPositionFlags(input, setup, collection);

@@ -67,6 +67,13 @@ TEST_F(PrepareSimulationTest, RefusesOverlappingBodiesWithTheirNames)
                   "Sun and Earth are too close.\rIncrease distance or decrease radius.");
 }
 
+TEST_F(PrepareSimulationTest, RefusesUncheckedTextWithAMessageInsteadOfAnException)
+{
+    TCelObjData row = bodyRow("Sun", 1.989e30, 696000, {0, 0, 0});
+    row.aMass = "heavy";
+    expectRefused(prepare({row}), "'heavy' is not a valid floating point value");
+}
+
 TEST_F(PrepareSimulationTest, RefusesCoincidentBodiesEvenWithoutSize)
 {
     expectRefused(prepare({bodyRow("A", 1e24, 0, {5, 5, 5}), bodyRow("B", 1e24, 0, {5, 5, 5})}),
