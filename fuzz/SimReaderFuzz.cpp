@@ -1,20 +1,10 @@
-#include "fuzz/SilentSink.h"
 #include "files/OpenSave.h"
+#include "fuzz/FuzzInput.h"
 
-#include <cstddef>
-#include <cstdint>
-
-// Any bytes as an older .sim file, read under both decimal separators.
+// Any bytes as an older .sim file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static SilentSink sink;
-    MessageSink::install(&sink);
-    const std::string bytes(reinterpret_cast<const char *>(data), size);
-    for (NumberLocale locale : {NumberLocale::point(), NumberLocale::comma()}) {
-        TSimulationData setup;
-        setup.Empty();
-        CameraSettings camera;
-        ReadSimRecord(bytes, "fuzz.sim", setup, camera, locale);
-    }
+    ReadUnderBothSeparators(data, size, [](const std::string &bytes, TSimulationData &setup, CameraSettings &camera,
+                                           NumberLocale locale) { ReadSimRecord(bytes, "fuzz.sim", setup, camera, locale); });
     return 0;
 }
